@@ -1,0 +1,11 @@
+# GoogleTest from the sources Debian ships, built with this configuration's compiler and flags.
+set(GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+if(QUORVEL_SANITIZE)
+    foreach(lib gtest gtest_main)
+        target_compile_options(${lib} PRIVATE -fsanitize=address,undefined)
+    endforeach()
+endif()

@@ -1,0 +1,86 @@
+# Shared by the set-up scripts: where things are, what Debian packages the project needs, and a
+# private X display for Wine.
+set -euo pipefail
+
+QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+QUORVEL_BUILD=${QUORVEL_BUILD:-$QUORVEL_ROOT/build}
+export WINEPREFIX=${WINEPREFIX:-$QUORVEL_BUILD/wineprefix}
+WINE=/usr/lib/wine/wine64
+
+QUORVEL_PACKAGES=(
+    cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
+    binutils-mingw-w64-i686
+    wine64 fonts-wine xvfb xauth x11-utils imagemagick zip unzip python3 clang-format
+)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+# Installs only what is missing, so a second run costs nothing.
+install_missing_packages() {
+    local missing=()
+    for pkg in "${QUORVEL_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "missing packages: ${missing[*]} (run as root to install them)" >&2
+        return 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# configure_build DIR [cmake arguments...]
+configure_build() {
+    local dir=$1
+    shift
+    cmake -S "$QUORVEL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+build() { cmake --build "$1" -- -j"$(nproc)" >&2; }
+
+configure_and_build_windows() {
+    local arch=$1
+    configure_build "$QUORVEL_BUILD/win$([ "$arch" = x86_64 ] && echo 64 || echo 32)" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$QUORVEL_ROOT/cmake/toolchain-$arch-w64-mingw32.cmake" "${@:2}"
+    build "$QUORVEL_BUILD/win$([ "$arch" = x86_64 ] && echo 64 || echo 32)"
+}
+
+# A private X server, so that tests never touch the user's display and run the same everywhere.
+start_private_display() {
+    local n
+    for n in $(seq 90 130); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        QUORVEL_XVFB_PID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$QUORVEL_XVFB_PID" 2>/dev/null || true
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+stop_private_display() {
+    [ -n "${QUORVEL_XVFB_PID:-}" ] && kill "$QUORVEL_XVFB_PID" 2>/dev/null || true
+}
+
+# Wine prefix in the build tree: no Mono or Gecko download, Wine draws its own window frames
+# (there is no window manager on the private display) and the desktop is a fixed 1280 x 1024.
+prepare_wine_prefix() {
+    [ -f "$WINEPREFIX/.quorvel-ready" ] && return 0
+    log "creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+    WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    WINEDEBUG=-all "$WINE" wineserver -w 2>/dev/null || WINEDEBUG=-all /usr/lib/wine/wineserver -w
+    touch "$WINEPREFIX/.quorvel-ready"
+}
