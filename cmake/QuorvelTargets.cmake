@@ -8,6 +8,12 @@ function(quorvel_target target)
                                                  -fno-omit-frame-pointer)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)
     endif()
+    if(QUORVEL_FUZZ)
+        # Libraries too, so that the fuzzers see coverage and findings inside them.
+        target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                                                 -fno-sanitize-recover=all)
+        target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    endif()
 endfunction()
 
 # A GoogleTest program registered with CTest as one test; under the Windows toolchain CTest runs
