@@ -1,0 +1,159 @@
+#include "tests/e2e/quorvel_driver.h"
+
+#include "res/resource_ids.h"
+
+#include <cstdio>
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start > timeoutMs)
+            return done();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(5);
+    }
+    return true;
+}
+
+QuorvelProcess::QuorvelProcess(const std::string& exePath) {
+    std::string folder = exePath.substr(0, exePath.find_last_of("\\/"));
+    std::string command = "\"" + exePath + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &Process))
+        return;
+    ::WaitForInputIdle(Process.hProcess, 10000);
+    WaitUntil(
+        [this] {
+            HWND frame = ::FindWindowA("QuorvelFrame", "Quorvel");
+            if (!frame)
+                return false;
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(frame, &pid);
+            if (pid != Process.dwProcessId)
+                return false;
+            Frame = frame;
+            Detector = ::GetWindow(frame, GW_CHILD);
+            return Detector != nullptr;
+        },
+        15000);
+}
+
+QuorvelProcess::~QuorvelProcess() {
+    if (!Process.hProcess)
+        return;
+    if (::WaitForSingleObject(Process.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(Process.hProcess, 99);
+        ::WaitForSingleObject(Process.hProcess, 5000);
+    }
+    ::CloseHandle(Process.hThread);
+    ::CloseHandle(Process.hProcess);
+}
+
+std::string QuorvelProcess::Field(int id) const {
+    char text[256] = {};
+    ::SendMessageA(Control(id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool QuorvelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+    if (::WaitForSingleObject(Process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        ::GetExitCodeProcess(Process.hProcess, exitCode);
+    return true;
+}
+
+void QuorvelProcess::PressKey(WORD key, bool shift) {
+    ::SetForegroundWindow(Frame);
+    WaitUntil([this] { return ::GetForegroundWindow() == Frame; }, 2000);
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD vk, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (shift)
+        add(VK_SHIFT, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (shift)
+        add(VK_SHIFT, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    WaitUntil([] { return false; }, 150); // let the program take the keys
+}
+
+PatchWindow::PatchWindow(int x, int y, int patchSize, std::vector<COLORREF> colors)
+    : X(x), Y(y), PatchSize(patchSize), Colors(std::move(colors)) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QuorvelTestPatches";
+    ::RegisterClassA(&wc);
+    Window =
+        ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
+                          WS_POPUP | WS_VISIBLE, X, Y, PatchSize * static_cast<int>(Colors.size()),
+                          PatchSize, nullptr, nullptr, wc.hInstance, this);
+    ::SetWindowLongPtrA(Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::InvalidateRect(Window, nullptr, TRUE);
+    ::UpdateWindow(Window);
+    WaitUntil([] { return false; }, 100);
+}
+
+PatchWindow::~PatchWindow() {
+    ::DestroyWindow(Window);
+}
+
+POINT PatchWindow::Centre(size_t index) const {
+    return {X + static_cast<int>(index) * PatchSize + PatchSize / 2, Y + PatchSize / 2};
+}
+
+void PatchWindow::SetColor(size_t index, COLORREF color) {
+    Colors[index] = color;
+    ::InvalidateRect(Window, nullptr, FALSE);
+    ::UpdateWindow(Window);
+    WaitUntil([] { return false; }, 50);
+}
+
+void PatchWindow::Paint(HDC dc) const {
+    for (size_t i = 0; i < Colors.size(); ++i) {
+        HBRUSH brush = ::CreateSolidBrush(Colors[i]);
+        RECT r{static_cast<int>(i) * PatchSize, 0, static_cast<int>(i + 1) * PatchSize, PatchSize};
+        ::FillRect(dc, &r, brush);
+        ::DeleteObject(brush);
+    }
+}
+
+LRESULT CALLBACK PatchWindow::Proc(HWND window, UINT msg, WPARAM w, LPARAM l) {
+    auto* self = reinterpret_cast<PatchWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (msg == WM_PAINT && self) {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(window, &ps);
+        self->Paint(dc);
+        ::EndPaint(window, &ps);
+        return 0;
+    }
+    if (msg == WM_ERASEBKGND)
+        return 1;
+    return ::DefWindowProcA(window, msg, w, l);
+}
+
+bool MovePointerAndWait(const QuorvelProcess& program, POINT to, const std::string& before,
+                        DWORD timeoutMs) {
+    ::SetCursorPos(to.x, to.y);
+    return WaitUntil([&] { return program.Field(IDC_HEX) != before; }, timeoutMs);
+}
+
+std::string HexOf(COLORREF color) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%02X%02X%02X", GetRValue(color), GetGValue(color),
+                  GetBValue(color));
+    return hex;
+}

@@ -1,0 +1,67 @@
+// Drives a running Quorvel.exe from a second process, as a user would: it starts the program,
+// puts up windows of colour patches (Wine's desktop DC reads only Wine's own windows), moves the
+// pointer, presses keys and reads the program's fields and the clipboard.
+#ifndef QUORVEL_TESTS_E2E_QUORVEL_DRIVER_H
+#define QUORVEL_TESTS_E2E_QUORVEL_DRIVER_H
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Pumps this thread's messages until `done` holds or `timeoutMs` passes; returns `done()`.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+
+class QuorvelProcess {
+public:
+    // Starts the program from `exePath` (working directory: the program's folder).
+    explicit QuorvelProcess(const std::string& exePath);
+    ~QuorvelProcess();
+    QuorvelProcess(const QuorvelProcess&) = delete;
+    QuorvelProcess& operator=(const QuorvelProcess&) = delete;
+
+    bool Started() const { return Frame != nullptr; }
+    HWND GetFrame() const { return Frame; }
+    HWND GetDetector() const { return Detector; }
+    HWND Control(int id) const { return ::GetDlgItem(Detector, id); }
+    std::string Field(int id) const;
+
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    // Gives the program the keyboard focus and types one key (press and release).
+    void PressKey(WORD key, bool shift = false);
+
+private:
+    PROCESS_INFORMATION Process{};
+    HWND Frame = nullptr;
+    HWND Detector = nullptr;
+};
+
+// A borderless topmost window of this process showing a row of coloured patches.
+class PatchWindow {
+public:
+    PatchWindow(int x, int y, int patchSize, std::vector<COLORREF> colors);
+    ~PatchWindow();
+    PatchWindow(const PatchWindow&) = delete;
+    PatchWindow& operator=(const PatchWindow&) = delete;
+
+    // The screen point at the centre of patch `index`.
+    POINT Centre(size_t index) const;
+    void SetColor(size_t index, COLORREF color);
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM w, LPARAM l);
+    void Paint(HDC dc) const;
+
+    HWND Window = nullptr;
+    int X, Y, PatchSize;
+    std::vector<COLORREF> Colors;
+};
+
+// Moves the pointer and waits until the program's hex field changes from `before`, or times out.
+bool MovePointerAndWait(const QuorvelProcess& program, POINT to, const std::string& before,
+                        DWORD timeoutMs = 3000);
+
+std::string HexOf(COLORREF color);
+
+#endif
