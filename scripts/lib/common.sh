@@ -51,8 +51,13 @@ configure_and_build_windows() {
 }
 
 # A private X server, so that tests never touch the user's display and run the same everywhere.
+# Programs sharing a Wine prefix share its pointer, focus and clipboard, so one caller at a time
+# holds the display: the lock is released by stop_private_display or when the shell exits.
 start_private_display() {
     local n
+    mkdir -p "$QUORVEL_BUILD"
+    exec 9>"$QUORVEL_BUILD/.display-lock"
+    flock 9
     for n in $(seq 90 130); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -70,15 +75,19 @@ start_private_display() {
 
 stop_private_display() {
     [ -n "${QUORVEL_XVFB_PID:-}" ] && kill "$QUORVEL_XVFB_PID" 2>/dev/null || true
+    flock -u 9 2>/dev/null || true
 }
 
-# Wine prefix in the build tree: no Mono or Gecko download, Wine draws its own window frames
-# (there is no window manager on the private display) and the desktop is a fixed 1280 x 1024.
+# Wine prefix in the build tree: no Mono or Gecko download, Wine's own fonts (MS Sans Serif,
+# Marlett for the caption buttons) in the prefix so that text metrics are the same on every
+# machine, and Wine draws its own window frames (there is no window manager on the private
+# display).
 prepare_wine_prefix() {
     [ -f "$WINEPREFIX/.quorvel-ready" ] && return 0
     log "creating the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     WINEDEBUG=-all "$WINE" wineserver -w 2>/dev/null || WINEDEBUG=-all /usr/lib/wine/wineserver -w
