@@ -52,12 +52,30 @@ configure_and_build_windows() {
 
 # A private X server, so that tests never touch the user's display and run the same everywhere.
 # Programs sharing a Wine prefix share its pointer, focus and clipboard, so one caller at a time
-# holds the display: the lock is released by stop_private_display or when the shell exits.
+# holds the display: a lock folder names its holder, and a lock whose holder is gone is taken over.
+QUORVEL_DISPLAY_LOCK=$QUORVEL_BUILD/.display-lock
+acquire_display_lock() {
+    mkdir -p "$QUORVEL_BUILD"
+    until mkdir "$QUORVEL_DISPLAY_LOCK" 2>/dev/null; do
+        local holder
+        holder=$(cat "$QUORVEL_DISPLAY_LOCK/pid" 2>/dev/null || true)
+        if [ -n "$holder" ] && ! kill -0 "$holder" 2>/dev/null; then
+            rm -rf "$QUORVEL_DISPLAY_LOCK"
+            continue
+        fi
+        sleep 1
+    done
+    echo $$ >"$QUORVEL_DISPLAY_LOCK/pid"
+}
+
+release_display_lock() {
+    [ "$(cat "$QUORVEL_DISPLAY_LOCK/pid" 2>/dev/null)" = "$$" ] && rm -rf "$QUORVEL_DISPLAY_LOCK"
+    return 0
+}
+
 start_private_display() {
     local n
-    mkdir -p "$QUORVEL_BUILD"
-    exec 9>"$QUORVEL_BUILD/.display-lock"
-    flock 9
+    acquire_display_lock
     for n in $(seq 90 130); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -75,7 +93,7 @@ start_private_display() {
 
 stop_private_display() {
     [ -n "${QUORVEL_XVFB_PID:-}" ] && kill "$QUORVEL_XVFB_PID" 2>/dev/null || true
-    flock -u 9 2>/dev/null || true
+    release_display_lock
 }
 
 # Wine prefix in the build tree: no Mono or Gecko download, Wine's own fonts (MS Sans Serif,
