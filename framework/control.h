@@ -34,6 +34,9 @@ class TStatic : public TTextControl {
 public:
     TStatic(TWindow* parent, int resourceId, unsigned textLimit = 0, HINSTANCE module = nullptr)
         : TTextControl(parent, resourceId, textLimit, module) {}
+
+protected:
+    const char* GetClassName() override { return "STATIC"; }
 };
 
 class TEdit : public TTextControl {
