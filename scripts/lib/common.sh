@@ -53,9 +53,14 @@ configure_and_build_windows() {
 # A private X server, so that tests never touch the user's display and run the same everywhere.
 # Programs sharing a Wine prefix share its pointer, focus and clipboard, so one caller at a time
 # holds the display: a lock folder names its holder, and a lock whose holder is gone is taken over.
+# A script started by the holder (scripts/run under scripts/test) shares its lock.
 QUORVEL_DISPLAY_LOCK=$QUORVEL_BUILD/.display-lock
 acquire_display_lock() {
     mkdir -p "$QUORVEL_BUILD"
+    if [ -n "${QUORVEL_DISPLAY_LOCK_OWNER:-}" ] &&
+        [ "$(cat "$QUORVEL_DISPLAY_LOCK/pid" 2>/dev/null)" = "$QUORVEL_DISPLAY_LOCK_OWNER" ]; then
+        return 0
+    fi
     until mkdir "$QUORVEL_DISPLAY_LOCK" 2>/dev/null; do
         local holder
         holder=$(cat "$QUORVEL_DISPLAY_LOCK/pid" 2>/dev/null || true)
@@ -66,6 +71,7 @@ acquire_display_lock() {
         sleep 1
     done
     echo $$ >"$QUORVEL_DISPLAY_LOCK/pid"
+    export QUORVEL_DISPLAY_LOCK_OWNER=$$
 }
 
 release_display_lock() {

@@ -3,6 +3,7 @@
 #include "res/resource_ids.h"
 
 #include <cstdio>
+#include <cstring>
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
@@ -156,4 +157,32 @@ std::string HexOf(COLORREF color) {
     std::snprintf(hex, sizeof hex, "%02X%02X%02X", GetRValue(color), GetGValue(color),
                   GetBValue(color));
     return hex;
+}
+
+std::string ClipboardText() {
+    std::string text = "<none>";
+    if (!::OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(::GlobalLock(data))) {
+            text.assign(chars, strnlen(chars, ::GlobalSize(data)));
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const std::string& text) {
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    if (::OpenClipboard(nullptr)) {
+        ::EmptyClipboard();
+        if (::SetClipboardData(CF_TEXT, block))
+            block = nullptr;
+        ::CloseClipboard();
+    }
+    if (block)
+        ::GlobalFree(block);
 }

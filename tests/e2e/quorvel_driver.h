@@ -64,4 +64,8 @@ bool MovePointerAndWait(const QuorvelProcess& program, POINT to, const std::stri
 
 std::string HexOf(COLORREF color);
 
+// The clipboard's CF_TEXT, or "<none>" when it holds no text.
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
+
 #endif
