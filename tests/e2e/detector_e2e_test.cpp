@@ -17,7 +17,10 @@ protected:
     QuorvelProcess Program{QuorvelExe()};
     PatchWindow Patches{700, 600, 60, {Teal, Odd, Orange}};
 
-    void SetUp() override { ASSERT_TRUE(Program.Started()) << QuorvelExe(); }
+    void SetUp() override {
+        ASSERT_TRUE(Program.Started()) << QuorvelExe();
+        ASSERT_TRUE(ParkPointer(Program));
+    }
 
     // Moves onto patch `index` and waits for the readout to follow.
     void MoveOnto(size_t index) {

@@ -22,7 +22,10 @@ protected:
     PatchWindow Patches{
         600, 600, 50, {Cyan, Magenta, Crimson, Cornsilk, Black, White, NearlyBlack}};
 
-    void SetUp() override { ASSERT_TRUE(Program.Started()) << QuorvelExe(); }
+    void SetUp() override {
+        ASSERT_TRUE(Program.Started()) << QuorvelExe();
+        ASSERT_TRUE(ParkPointer(Program));
+    }
 
     void MoveOnto(size_t index) {
         std::string before = Program.Field(IDC_HEX);

@@ -152,6 +152,12 @@ bool MovePointerAndWait(const QuorvelProcess& program, POINT to, const std::stri
     return WaitUntil([&] { return program.Field(IDC_HEX) != before; }, timeoutMs);
 }
 
+bool ParkPointer(const QuorvelProcess& program) {
+    const POINT parking{1200, 40};
+    ::SetCursorPos(parking.x, parking.y);
+    return WaitUntil([&] { return program.Field(IDC_X) == std::to_string(parking.x); });
+}
+
 std::string HexOf(COLORREF color) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "%02X%02X%02X", GetRValue(color), GetGValue(color),

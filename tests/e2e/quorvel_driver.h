@@ -62,6 +62,10 @@ private:
 bool MovePointerAndWait(const QuorvelProcess& program, POINT to, const std::string& before,
                         DWORD timeoutMs = 3000);
 
+// Moves the pointer to a spot away from every patch and waits until the readout shows it there,
+// so that the next move onto a patch is a move, whatever the previous test left behind.
+bool ParkPointer(const QuorvelProcess& program);
+
 std::string HexOf(COLORREF color);
 
 // The clipboard's CF_TEXT, or "<none>" when it holds no text.
