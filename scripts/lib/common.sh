@@ -34,20 +34,21 @@ install_missing_packages() {
 }
 
 # configure_build DIR [cmake arguments...]
-configure_build() {
+configure_# build DIR [TARGET...]: everything, or only the targets named.
+build() {
     local dir=$1
     shift
-    cmake -S "$QUORVEL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)" >&2
 }
 
-build() { cmake --build "$1" -- -j"$(nproc)" >&2; }
+# windows_build_dir i686|x86_64: where that architecture's build lives.
+windows_build_dir() { echo "$QUORVEL_BUILD/win$([ "$1" = x86_64 ] && echo 64 || echo 32)"; }
 
-configure_and_build_windows() {
-    local arch=$1
-    configure_build "$QUORVEL_BUILD/win$([ "$arch" = x86_64 ] && echo 64 || echo 32)" \
-        -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$QUORVEL_ROOT/cmake/toolchain-$arch-w64-mingw32.cmake" "${@:2}"
-    build "$QUORVEL_BUILD/win$([ "$arch" = x86_64 ] && echo 64 || echo 32)"
+configure_windows() {
+    configure_build "$(windows_build_dir "$1")" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$QUORVEL_ROOT/cmake/toolchain-$1-w64-mingw32.cmake" "${@:2}"
 }
 
 # A private X server, so that tests never touch the user's display and run the same everywhere.
