@@ -1,8 +1,10 @@
 #include "framework/dc.h"
 
+// GetTextExtentPointA rather than the 32 variant that Windows calls more accurate: the hypertext
+// renderer's line breaks and pen positions are defined by this measure.
 SIZE TDC::GetTextExtent(const char* text, int length) const {
     SIZE size{0, 0};
-    ::GetTextExtentPoint32A(Handle, text, length, &size);
+    ::GetTextExtentPointA(Handle, text, length, &size);
     return size;
 }
 

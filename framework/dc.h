@@ -32,6 +32,12 @@ public:
     bool PatBlt(const RECT& r, DWORD rop) {
         return ::PatBlt(Handle, r.left, r.top, r.right - r.left, r.bottom - r.top, rop);
     }
+    bool StretchBlt(const RECT& dest, const TDC& source, const RECT& sourceRect, DWORD rop) {
+        return ::StretchBlt(Handle, dest.left, dest.top, dest.right - dest.left,
+                            dest.bottom - dest.top, source.Handle, sourceRect.left, sourceRect.top,
+                            sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
+                            rop);
+    }
 
 protected:
     void SetHandle(HDC handle) { Handle = handle; }

@@ -4,13 +4,24 @@
 
 #include <windows.h>
 
+// How many GDI objects the class library's owners hold at this moment. Wine's GetGuiResources
+// counts nothing, so tests compare this before and after work that must give back all it makes.
+inline long GdiObjectsOwned = 0;
+
 template <class Handle> class TGdiObject {
 public:
-    explicit TGdiObject(Handle handle) : Object(handle) {}
-    ~TGdiObject() {
+    explicit TGdiObject(Handle handle) : Object(handle) {
         if (Object)
-            ::DeleteObject(Object);
+            ++GdiObjectsOwned;
     }
+    ~TGdiObject() {
+        if (Object) {
+            ::DeleteObject(Object);
+            --GdiObjectsOwned;
+        }
+    }
+    // Moving hands the handle over, so owners can live in containers.
+    TGdiObject(TGdiObject&& other) noexcept : Object(other.Object) { other.Object = nullptr; }
     TGdiObject(const TGdiObject&) = delete;
     TGdiObject& operator=(const TGdiObject&) = delete;
 
