@@ -34,7 +34,13 @@ install_missing_packages() {
 }
 
 # configure_build DIR [cmake arguments...]
-configure_# build DIR [TARGET...]: everything, or only the targets named.
+configure_build() {
+    local dir=$1
+    shift
+    cmake -S "$QUORVEL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+# build DIR [TARGET...]: everything, or only the targets named.
 build() {
     local dir=$1
     shift
@@ -115,6 +121,8 @@ prepare_wine_prefix() {
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Text files open with Notepad, as on Windows: Wine's defaults know the class, not ".txt".
+    WINEDEBUG=-all "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
     WINEDEBUG=-all "$WINE" wineserver -w 2>/dev/null || WINEDEBUG=-all /usr/lib/wine/wineserver -w
     touch "$WINEPREFIX/.quorvel-ready"
 }
