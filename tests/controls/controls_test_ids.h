@@ -13,6 +13,7 @@
 #define IDI_FRAME_0 201
 #define IDI_FRAME_1 202
 #define IDI_FRAME_2 203
+#define IDI_FRAME_3 204
 #define IDI_LAST_ID 65535
 #define IDI_FIRST_ID 1
 
