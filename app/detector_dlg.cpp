@@ -1,15 +1,19 @@
 #include "app/detector_dlg.h"
 
+#include "app/color_browser_dlg.h"
 #include "app/color_table.h"
 #include "app/color_table_loader.h"
 #include "app/exception.h"
 #include "app/keyboard_hook.h"
+#include "app/options_dlg.h"
 #include "app/quorvel_app.h"
+#include "controls/about_dlg.h"
 #include "res/resource_ids.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
+#include <memory>
 
 TQuorvelDlg::TQuorvelDlg(TWindow* parent) : TQuorvelBrowserBaseDlg(parent, IDD_DETECTOR) {
     NameEdit = new TEdit(this, IDC_NAME, 32);
@@ -43,7 +47,10 @@ bool TQuorvelDlg::Respond(TMessage& m) {
     using Table = TResponseTable<TQuorvelDlg>;
     static const Table table{
         Table::Message(WM_NCMOUSEMOVE, &TQuorvelDlg::EvNcMouseMove),
+        Table::Command(CM_COLOR_BROWSER, &TQuorvelDlg::CmColorBrowser),
+        Table::Command(CM_OPTIONS, &TQuorvelDlg::CmOptions),
         Table::Command(IDHELP, &TQuorvelDlg::CmHelp),
+        Table::Command(CM_ABOUT, &TQuorvelDlg::CmAbout),
     };
     return table.Dispatch(*this, m) || TQuorvelBrowserBaseDlg::Respond(m);
 }
@@ -83,4 +90,20 @@ void TQuorvelDlg::ShowColor(COLORREF color) {
 
 void TQuorvelDlg::CmHelp() {
     ::ShellExecuteA(GetHandle(), "open", "Quorvel.txt", nullptr, nullptr, SW_SHOW);
+}
+
+// The dialogs below run modally and are released when they close, which also takes them out of
+// this dialog's children. While one runs, the idle hook does not, so the readout stands still.
+void TQuorvelDlg::CmAbout() {
+    std::make_unique<TAboutDlg>(this, edCenterOnScreen, 0, nullptr, IDS_ABOUT_TITLE, AppInstance,
+                                IDI_QUORVEL, 1)
+        ->Execute();
+}
+
+void TQuorvelDlg::CmOptions() {
+    std::make_unique<TOptionsDlg>(this)->Execute();
+}
+
+void TQuorvelDlg::CmColorBrowser() {
+    std::make_unique<TColorBrowserDlg>(this)->Execute();
 }

@@ -30,6 +30,9 @@ protected:
 private:
     void EvNcMouseMove(TMessage& m);
     void CmHelp();
+    void CmAbout();
+    void CmOptions();
+    void CmColorBrowser();
     void ShowColor(COLORREF color);
 };
 
