@@ -3,6 +3,10 @@ function(quorvel_target target)
     target_compile_features(${target} PUBLIC cxx_std_17)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(WIN32)
+        # No link time in the PE headers, so the same sources always link to the same bytes.
+        target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
+    endif()
     if(QUORVEL_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
                                                  -fno-omit-frame-pointer)

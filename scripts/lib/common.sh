@@ -52,6 +52,14 @@ build() {
 # windows_build_dir i686|x86_64: where that architecture's build lives.
 windows_build_dir() { echo "$QUORVEL_BUILD/win$([ "$1" = x86_64 ] && echo 64 || echo 32)"; }
 
+# project_version DIR: project(Quorvel VERSION ...) as CMake recorded it in the build in DIR.
+project_version() {
+    local version
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt" 2>/dev/null)
+    [ -n "$version" ] || { echo "no project version in $1 (configure it first)" >&2; return 1; }
+    echo "$version"
+}
+
 configure_windows() {
     configure_build "$(windows_build_dir "$1")" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$QUORVEL_ROOT/cmake/toolchain-$1-w64-mingw32.cmake" "${@:2}"
