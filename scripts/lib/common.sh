@@ -126,11 +126,13 @@ prepare_wine_prefix() {
     log "creating the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+    # The new prefix's own set-up must be over before anything is added to its registry.
+    /usr/lib/wine/wineserver -w
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # Text files open with Notepad, as on Windows: Wine's defaults know the class, not ".txt".
     WINEDEBUG=-all "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
-    WINEDEBUG=-all "$WINE" wineserver -w 2>/dev/null || WINEDEBUG=-all /usr/lib/wine/wineserver -w
+    /usr/lib/wine/wineserver -w
     touch "$WINEPREFIX/.quorvel-ready"
 }
