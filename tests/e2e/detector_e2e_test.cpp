@@ -1,10 +1,5 @@
 // The detector as a user meets it: started as a program of its own, watched from this process.
-#include "tests/e2e/e2e_paths.h"
-#include "tests/e2e/quorvel_driver.h"
-
-#include "res/resource_ids.h"
-
-#include <gtest/gtest.h>
+#include "tests/e2e/quorvel_fixture.h"
 
 namespace {
 
@@ -12,22 +7,9 @@ constexpr COLORREF Teal = RGB(0x00, 0x80, 0x80);
 constexpr COLORREF Odd = RGB(0x12, 0x34, 0x56);
 constexpr COLORREF Orange = RGB(0xFF, 0xA5, 0x00);
 
-class DetectorTest : public ::testing::Test {
+class DetectorTest : public QuorvelFixture {
 protected:
-    QuorvelProcess Program{QuorvelExe()};
-    PatchWindow Patches{700, 600, 60, {Teal, Odd, Orange}};
-
-    void SetUp() override {
-        ASSERT_TRUE(Program.Started()) << QuorvelExe();
-        ASSERT_TRUE(ParkPointer(Program));
-    }
-
-    // Moves onto patch `index` and waits for the readout to follow.
-    void MoveOnto(size_t index) {
-        std::string before = Program.Field(IDC_HEX);
-        ASSERT_TRUE(MovePointerAndWait(Program, Patches.Centre(index), before))
-            << "readout did not change for patch " << index;
-    }
+    DetectorTest() : QuorvelFixture(700, 600, 60, {Teal, Odd, Orange}) {}
 };
 
 TEST_F(DetectorTest, FrameIsFixedSizeTopmostAndFitsTheDetector) {

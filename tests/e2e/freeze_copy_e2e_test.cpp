@@ -1,10 +1,5 @@
 // Colour names, F5 and F6 as a user meets them, with Quorvel running as its own program.
-#include "tests/e2e/e2e_paths.h"
-#include "tests/e2e/quorvel_driver.h"
-
-#include "res/resource_ids.h"
-
-#include <gtest/gtest.h>
+#include "tests/e2e/quorvel_fixture.h"
 
 namespace {
 
@@ -16,22 +11,12 @@ constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF White = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF NearlyBlack = RGB(0x01, 0x00, 0x00);
 
-class FreezeCopyTest : public ::testing::Test {
+class FreezeCopyTest : public QuorvelFixture {
 protected:
-    QuorvelProcess Program{QuorvelExe()};
-    PatchWindow Patches{
-        600, 600, 50, {Cyan, Magenta, Crimson, Cornsilk, Black, White, NearlyBlack}};
+    FreezeCopyTest()
+        : QuorvelFixture(600, 600, 50,
+                         {Cyan, Magenta, Crimson, Cornsilk, Black, White, NearlyBlack}) {}
 
-    void SetUp() override {
-        ASSERT_TRUE(Program.Started()) << QuorvelExe();
-        ASSERT_TRUE(ParkPointer(Program));
-    }
-
-    void MoveOnto(size_t index) {
-        std::string before = Program.Field(IDC_HEX);
-        ASSERT_TRUE(MovePointerAndWait(Program, Patches.Centre(index), before))
-            << "readout did not follow onto patch " << index;
-    }
     // Moves and gives a live readout ample time to follow, for checks that it did not.
     void MoveAndSettle(POINT to) {
         ::SetCursorPos(to.x, to.y);
@@ -119,11 +104,7 @@ TEST_F(FreezeCopyTest, KeysPressedInAnotherProgramChangeNothingHere) {
     ::SetForegroundWindow(other);
     ASSERT_TRUE(WaitUntil([other] { return ::GetForegroundWindow() == other; }));
     for (WORD key : {VK_F5, VK_F6}) {
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-        inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, inputs, sizeof(INPUT));
+        TypeKey(key);
         WaitUntil([] { return false; }, 200);
     }
     EXPECT_EQ("mine", ClipboardText());

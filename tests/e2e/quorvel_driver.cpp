@@ -71,8 +71,11 @@ bool QuorvelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
 }
 
 void QuorvelProcess::PressKey(WORD key, bool shift) {
-    ::SetForegroundWindow(Frame);
-    WaitUntil([this] { return ::GetForegroundWindow() == Frame; }, 2000);
+    PressKeyIn(Frame, key, shift);
+    WaitUntil([] { return false; }, 150); // let the program take the keys
+}
+
+void TypeKey(WORD key, bool shift) {
     std::vector<INPUT> inputs;
     auto add = [&inputs](WORD vk, DWORD flags) {
         INPUT input{};
@@ -88,7 +91,12 @@ void QuorvelProcess::PressKey(WORD key, bool shift) {
     if (shift)
         add(VK_SHIFT, KEYEVENTF_KEYUP);
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    WaitUntil([] { return false; }, 150); // let the program take the keys
+}
+
+void PressKeyIn(HWND window, WORD key, bool shift) {
+    ::SetForegroundWindow(window);
+    WaitUntil([window] { return ::GetForegroundWindow() == window; }, 2000);
+    TypeKey(key, shift);
 }
 
 PatchWindow::PatchWindow(int x, int y, int patchSize, std::vector<COLORREF> colors)

@@ -37,6 +37,11 @@ private:
     HWND Detector = nullptr;
 };
 
+// Presses and releases `key` (with Shift held if asked) for whichever window has the focus.
+void TypeKey(WORD key, bool shift = false);
+// Gives `window` the focus, then types `key`.
+void PressKeyIn(HWND window, WORD key, bool shift = false);
+
 // A borderless topmost window of this process showing a row of coloured patches.
 class PatchWindow {
 public:

@@ -1,11 +1,6 @@
 // The detector's secondary commands as a user meets them: About from its button, Help through
 // the shell, and the Options and Colour Browser dialogs that only a posted command opens.
-#include "tests/e2e/e2e_paths.h"
-#include "tests/e2e/quorvel_driver.h"
-
-#include "res/resource_ids.h"
-
-#include <gtest/gtest.h>
+#include "tests/e2e/quorvel_fixture.h"
 
 #include <functional>
 #include <string>
@@ -56,37 +51,15 @@ POINT CentreOf(HWND window) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-void PressKeyIn(HWND window, WORD key) {
-    ::SetForegroundWindow(window);
-    WaitUntil([window] { return ::GetForegroundWindow() == window; }, 2000);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-class SecondaryCommandsTest : public ::testing::Test {
+class SecondaryCommandsTest : public QuorvelFixture {
 protected:
-    QuorvelProcess Program{QuorvelExe()};
-    // Clear of the About box, which opens in the middle of the screen.
-    PatchWindow Patches{900, 850, 60, {Teal, Odd}};
-
-    void SetUp() override {
-        ASSERT_TRUE(Program.Started()) << QuorvelExe();
-        ASSERT_TRUE(ParkPointer(Program));
-    }
+    // Patches clear of the About box, which opens in the middle of the screen.
+    SecondaryCommandsTest() : QuorvelFixture(900, 850, 60, {Teal, Odd}) {}
 
     DWORD Pid() const {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(Program.GetFrame(), &pid);
         return pid;
-    }
-
-    void MoveOnto(size_t index) {
-        std::string before = Program.Field(IDC_HEX);
-        ASSERT_TRUE(MovePointerAndWait(Program, Patches.Centre(index), before))
-            << "readout did not change for patch " << index;
     }
 
     // Waits for the program's window with `caption` and returns it.
