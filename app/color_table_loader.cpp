@@ -1,8 +1,8 @@
 #include "app/color_table_loader.h"
 
 #include "app/color_table.h"
-#include "app/diagnostic_box.h"
 #include "app/text_resource.h"
+#include "framework/diagnostic_box.h"
 #include "res/resource_ids.h"
 
 void LoadColorTable(HINSTANCE module, ColorDataTable& table) {

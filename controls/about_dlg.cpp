@@ -1,6 +1,6 @@
 #include "controls/about_dlg.h"
 
-#include "controls/app_services.h"
+#include "framework/application.h"
 #include "controls/window_utils.h"
 #include "res/resource_ids.h"
 
@@ -16,9 +16,10 @@ TAboutDlg::TAboutDlg(TWindow* parent, UINT32 flags, INT32 helpContext, const cha
     : TEnhancedDialog(parent, IDD_ABOUT, flags, helpContext, helpFile), StringId(stringId),
       StringModule(stringModule) {
     LeftIcon = new TIconAnimation(this, IDC_ABOUT_LEFT_ICON, LeftIconTimer, IconInterval,
-                                  firstIconId, ApplicationModule(), frameCount, 0);
-    RightIcon = new TIconAnimation(this, IDC_ABOUT_RIGHT_ICON, RightIconTimer, IconInterval,
-                                   firstIconId, ApplicationModule(), frameCount, frameCount / 2);
+                                  firstIconId, TApplication::CurrentModule(), frameCount, 0);
+    RightIcon =
+        new TIconAnimation(this, IDC_ABOUT_RIGHT_ICON, RightIconTimer, IconInterval, firstIconId,
+                           TApplication::CurrentModule(), frameCount, frameCount / 2);
     InfoText = new THyperStatic(this, IDC_ABOUT_BODY, 0, nullptr);
 }
 

@@ -1,6 +1,6 @@
 #include "controls/hyper_static.h"
 
-#include "controls/app_services.h"
+#include "framework/application.h"
 #include "controls/trigger_functions.h"
 #include "res/resource_ids.h"
 
@@ -11,7 +11,7 @@
 
 THyperStatic::THyperStatic(TWindow* parent, int resourceId, unsigned textLimit, HINSTANCE module)
     : TStatic(parent, resourceId, textLimit, module), Renderer(std::make_unique<WinHyperText>("")),
-      LinkCursor(std::make_unique<TCursor>(ApplicationModule(), IDC_LINK_HAND)) {}
+      LinkCursor(std::make_unique<TCursor>(TApplication::CurrentModule(), IDC_LINK_HAND)) {}
 
 // SS_NOTIFY: a plain static lets mouse messages through to the dialog beneath it.
 void THyperStatic::SetupWindow() {
@@ -89,11 +89,11 @@ void THyperStatic::Follow(const std::string& target) {
         if (entry != TriggerFunctions.end() && entry->second)
             entry->second();
         else
-            ShowAppMessage(GetHandle(), "Could not find trigger function.");
+            TApplication::ShowMessage(GetHandle(), "Could not find trigger function.");
         return;
     }
     auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32)
-        ShowAppMessage(GetHandle(), "Could not get on to the internet.");
+        TApplication::ShowMessage(GetHandle(), "Could not get on to the internet.");
 }

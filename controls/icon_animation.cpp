@@ -1,6 +1,6 @@
 #include "controls/icon_animation.h"
 
-#include "controls/app_services.h"
+#include "framework/application.h"
 
 TIconAnimation::TIconAnimation(TWindow* parent, int resourceId, UINT32 timerId, UINT32 interval,
                                UINT16 firstIconId, HINSTANCE iconModule, UINT32 frameCount,
@@ -14,7 +14,7 @@ TIconAnimation::TIconAnimation(TWindow* parent, int resourceId, UINT32 timerId, 
 void TIconAnimation::SetupWindow() {
     TStatic::SetupWindow();
     if (::SetTimer(GetHandle(), TimerId, Interval, nullptr) == 0)
-        ShowAppMessage(GetHandle(), "Timer error.", GetClassName());
+        TApplication::ShowMessage(GetHandle(), "Timer error.", GetClassName());
     NextFrame();
 }
 

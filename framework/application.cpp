@@ -22,6 +22,16 @@ TApplication* TApplication::Current() {
     return TheApplication;
 }
 
+HINSTANCE TApplication::CurrentModule() {
+    return TheApplication ? TheApplication->Instance : ::GetModuleHandleA(nullptr);
+}
+
+int TApplication::ShowMessage(HWND owner, const char* text, const char* caption) {
+    if (TheApplication)
+        return TheApplication->MessageBox(owner, text, caption);
+    return ::MessageBoxExA(owner, text, caption ? caption : "", MB_OK, 0);
+}
+
 int TApplication::Run() {
     InitMainWindow();
     if (!MainWindow || !MainWindow->Create())

@@ -23,6 +23,11 @@ public:
 
     // The one application of this process, or null.
     static TApplication* Current();
+    // The running application's module, or the program's own module where none runs.
+    static HINSTANCE CurrentModule();
+    // The running application's message box (see MessageBox); where none runs, a box with an
+    // empty caption unless one is given.
+    static int ShowMessage(HWND owner, const char* text, const char* caption = nullptr);
 
     const char* GetName() const { return Name; }
     HINSTANCE GetInstance() const { return Instance; }

@@ -43,11 +43,7 @@ void TWindow::SetParentObject(TWindow* parent) {
 }
 
 HINSTANCE TWindow::GetModule() const {
-    if (Module)
-        return Module;
-    if (TApplication* app = TApplication::Current())
-        return app->GetInstance();
-    return ::GetModuleHandleA(nullptr);
+    return Module ? Module : TApplication::CurrentModule();
 }
 
 void TWindow::GetWindowClass(WNDCLASSEXA& wc) {

@@ -5,6 +5,7 @@
 // description.
 #include "hypertext/win_hyper_text.h"
 
+#include "framework/diagnostic_box.h"
 #include "hypertext/keywords.h"
 
 #include <algorithm>
@@ -113,10 +114,6 @@ void ApplyFontAttributes(const HyperTextFontTag& tag, LOGFONTA& font, TColor& te
         background = MarkupColor(tag.BgColor);
 }
 
-void ReportFontMismatch() {
-    ::MessageBoxExA(nullptr, "prevFont != prevFont2", "", MB_OK, 0);
-}
-
 } // namespace
 
 bool WinHyperText::IsFontStartTag(const HyperTextTag& tag) {
@@ -223,7 +220,7 @@ void WinHyperText::PopFont(TDC& dc) {
     const FontTagData popped = std::move(FontStack.top());
     FontStack.pop();
     if (dc.SelectObject(FontStack.top().Font) != popped.Font.GetHandle())
-        ReportFontMismatch();
+        ShowDiagnosticBox("prevFont != prevFont2");
 }
 
 void WinHyperText::ApplyTopColors(TDC& dc) const {
