@@ -58,7 +58,7 @@ TEST_F(DetectorTest, ReadoutShowsPositionComponentsHexAndSwatch) {
 TEST_F(DetectorTest, StillPointerKeepsTheReadoutUntilItMoves) {
     MoveOnto(0);
     Patches.SetColor(0, Orange);
-    WaitUntil([] { return false; }, 300);
+    PumpFor(300);
     EXPECT_EQ(HexOf(Teal), Program.Field(IDC_HEX));
 
     POINT at = Patches.Centre(0);

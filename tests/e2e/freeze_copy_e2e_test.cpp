@@ -20,7 +20,7 @@ protected:
     // Moves and gives a live readout ample time to follow, for checks that it did not.
     void MoveAndSettle(POINT to) {
         ::SetCursorPos(to.x, to.y);
-        WaitUntil([] { return false; }, 400);
+        PumpFor(400);
     }
 };
 
@@ -46,7 +46,7 @@ TEST_F(FreezeCopyTest, F5FreezesAndUnfreezesWithoutAJumpUntilThePointerMoves) {
     Patches.SetColor(0, White);
     MoveAndSettle(Patches.Centre(0));
     Program.PressKey(VK_F5);
-    WaitUntil([] { return false; }, 400);
+    PumpFor(400);
     EXPECT_EQ(HexOf(Cyan), Program.Field(IDC_HEX));
 
     POINT at = Patches.Centre(0);
@@ -105,7 +105,7 @@ TEST_F(FreezeCopyTest, KeysPressedInAnotherProgramChangeNothingHere) {
     ASSERT_TRUE(WaitUntil([other] { return ::GetForegroundWindow() == other; }));
     for (WORD key : {VK_F5, VK_F6}) {
         TypeKey(key);
-        WaitUntil([] { return false; }, 200);
+        PumpFor(200);
     }
     EXPECT_EQ("mine", ClipboardText());
     EXPECT_TRUE(MovePointerAndWait(Program, Patches.Centre(1), HexOf(Cyan))) << "froze";

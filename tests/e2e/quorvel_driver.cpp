@@ -72,7 +72,7 @@ bool QuorvelProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
 
 void QuorvelProcess::PressKey(WORD key, bool shift) {
     PressKeyIn(Frame, key, shift);
-    WaitUntil([] { return false; }, 150); // let the program take the keys
+    PumpFor(150); // let the program take the keys
 }
 
 void TypeKey(WORD key, bool shift) {
@@ -113,7 +113,7 @@ PatchWindow::PatchWindow(int x, int y, int patchSize, std::vector<COLORREF> colo
     ::SetWindowLongPtrA(Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::InvalidateRect(Window, nullptr, TRUE);
     ::UpdateWindow(Window);
-    WaitUntil([] { return false; }, 100);
+    PumpFor(100);
 }
 
 PatchWindow::~PatchWindow() {
@@ -128,7 +128,7 @@ void PatchWindow::SetColor(size_t index, COLORREF color) {
     Colors[index] = color;
     ::InvalidateRect(Window, nullptr, FALSE);
     ::UpdateWindow(Window);
-    WaitUntil([] { return false; }, 50);
+    PumpFor(50);
 }
 
 void PatchWindow::Paint(HDC dc) const {

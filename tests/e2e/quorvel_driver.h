@@ -12,6 +12,10 @@
 
 // Pumps this thread's messages until `done` holds or `timeoutMs` passes; returns `done()`.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+// Pumps this thread's messages for `ms`, giving the other program time to act (or to fail to).
+inline void PumpFor(DWORD ms) {
+    WaitUntil([] { return false; }, ms);
+}
 
 class QuorvelProcess {
 public:

@@ -37,6 +37,6 @@ int main(int argc, char** argv) {
     }
     std::printf("holding\n");
     std::fflush(stdout);
-    WaitUntil([] { return false; }, holdMs);
+    PumpFor(holdMs);
     return 0;
 }

@@ -67,7 +67,7 @@ HWND FindAbout(const QuorvelProcess& program) {
 }
 
 void Settle() {
-    WaitUntil([] { return false; }, 600);
+    PumpFor(600);
 }
 
 } // namespace

@@ -166,7 +166,7 @@ TEST_F(SecondaryCommandsTest, PostedCommandsOpenColourBrowserAndOptionsThatChang
         EXPECT_FALSE(::IsWindowEnabled(Program.GetFrame())) << c.Caption << " is modal";
         // Help has no handler: the dialog stays.
         ::PostMessageA(::GetDlgItem(dialog, IDHELP), BM_CLICK, 0, 0);
-        WaitUntil([] { return false; }, 200);
+        PumpFor(200);
         EXPECT_TRUE(::IsWindow(dialog)) << c.Caption;
 
         ::PostMessageA(::GetDlgItem(dialog, c.CloseButton), BM_CLICK, 0, 0);
