@@ -7,7 +7,7 @@
 //   quorvel_bench_driver startup QUORVEL_EXE MINIMAL_EXE RUNS
 //   quorvel_bench_driver ready | minimise | restore | about-open | about-close
 //   quorvel_bench_driver park X Y
-//   quorvel_bench_driver sweep MILLISECONDS
+//   quorvel_bench_driver sweep MILLISECONDS | sweep-bare MILLISECONDS
 #include "bench/readout_latency.h"
 #include "bench/scenes.h"
 #include "bench/startup_time.h"
@@ -21,7 +21,8 @@ namespace {
 int Usage() {
     std::fprintf(stderr, "usage: quorvel_bench_driver latency EXE MOVES | startup QUORVEL_EXE "
                          "MINIMAL_EXE RUNS | ready | minimise | restore | about-open | "
-                         "about-close | park X Y | sweep MILLISECONDS\n");
+                         "about-close | park X Y | sweep MILLISECONDS | sweep-bare "
+                         "MILLISECONDS\n");
     return 2;
 }
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
         return ParkPointerAt({Number(argv[2]), Number(argv[3])});
     if (command == "sweep" && argc == 3)
         return SweepPointer(static_cast<DWORD>(Number(argv[2])));
+    if (command == "sweep-bare" && argc == 3)
+        return SweepPointerBare(static_cast<DWORD>(Number(argv[2])));
     if (argc != 2)
         return Usage();
     if (command == "ready")

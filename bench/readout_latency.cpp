@@ -74,7 +74,7 @@ int MeasureReadoutLatency(const std::string& exePath, int moves) {
             std::fprintf(stderr, "the readout did not follow the pointer\n");
             return 1;
         }
-        WaitUntil([] { return false; }, 300);
+        PumpFor(300);
         shown[i] = hexField.Take();
     }
     if (shown[0] == shown[1]) {
@@ -87,7 +87,7 @@ int MeasureReadoutLatency(const std::string& exePath, int moves) {
     for (int move = 0; move < moves; ++move) {
         const int target = move % 2 == 0 ? 0 : 1;
         const DWORD pauseMs = pause(random);
-        WaitUntil([] { return false; }, pauseMs);
+        PumpFor(pauseMs);
         const double ms = TimeUntilShown(hexField, shown[target], patches.Centre(target));
         if (ms < 0)
             std::printf("move timeout %lu\n", static_cast<unsigned long>(pauseMs));

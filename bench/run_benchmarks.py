@@ -244,7 +244,8 @@ def measure_startup(prefix, build, runs):
 
 def measure_gpick(prefix, paced, span):
     """gpick's CPU share with the pointer still and moving (moved by the same driver that moves it
-    for Quorvel), and its resident memory."""
+    for Quorvel, in the same round, but over gpick's window and with no window of the driver's,
+    since gpick follows the pointer only while it has the focus), and its resident memory."""
     home = tempfile.mkdtemp(prefix="quorvel-gpick-")
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, NO_AT_BRIDGE="1")
     gpick = subprocess.Popen(["gpick"], env=env, stdout=subprocess.DEVNULL,
@@ -253,7 +254,7 @@ def measure_gpick(prefix, paced, span):
         time.sleep(5)
         still = cpu_share([gpick.pid], span)[0]
         moving = cpu_share([gpick.pid], span,
-                           during=lambda: Driver(prefix, paced).start("sweep",
+                           during=lambda: Driver(prefix, paced).start("sweep-bare",
                                                                       int(span * 1000) + 1500))[0]
         resident = memory_kib(gpick.pid, "VmRSS")
     finally:

@@ -46,6 +46,16 @@ int Outcome(bool done, const char* what) {
     return 1;
 }
 
+void SweepAround(POINT centre, DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    for (int step = 0; ::GetTickCount() - start < milliseconds; ++step) {
+        const double angle = step * 0.05;
+        ::SetCursorPos(centre.x + static_cast<int>(140 * std::cos(angle)),
+                       centre.y + static_cast<int>(25 * std::sin(angle)));
+        PumpFor(10);
+    }
+}
+
 } // namespace
 
 int WaitForFirstReadout() {
@@ -83,13 +93,12 @@ int SweepPointer(DWORD milliseconds) {
     PatchWindow patches(700, 600, 60,
                         {RGB(0xDC, 0x14, 0x3C), RGB(0x41, 0x69, 0xE1), RGB(0xFF, 0xD7, 0x00),
                          RGB(0x12, 0x34, 0x56), RGB(0x2E, 0x8B, 0x57)});
-    const POINT centre = patches.Centre(2);
-    const DWORD start = ::GetTickCount();
-    for (int step = 0; ::GetTickCount() - start < milliseconds; ++step) {
-        const double angle = step * 0.05;
-        ::SetCursorPos(centre.x + static_cast<int>(140 * std::cos(angle)),
-                       centre.y + static_cast<int>(25 * std::sin(angle)));
-        WaitUntil([] { return false; }, 10);
-    }
+    SweepAround(patches.Centre(2), milliseconds);
+    return 0;
+}
+
+int SweepPointerBare(DWORD milliseconds) {
+    SweepAround({::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2},
+                milliseconds);
     return 0;
 }

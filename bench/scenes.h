@@ -15,5 +15,8 @@ int OpenAbout();
 int CloseAbout();
 // Moves the pointer round and round over colour patches, 100 steps a second, as a user would.
 int SweepPointer(DWORD milliseconds);
+// The same round in the middle of the screen with no window of the driver's, so that another
+// program there (the peer, gpick) keeps the focus.
+int SweepPointerBare(DWORD milliseconds);
 
 #endif
