@@ -47,8 +47,10 @@ double TimeUntilShown(ScreenCapture& hexField, const std::vector<std::uint32_t>&
             return Milliseconds(start, now);
         if (Milliseconds(start, now) > GiveUpMs)
             return -1;
+        // Wakes at once for input, as the message loop of the window under a real pointer
+        // does: the motion event that reaches the program's mouse hook passes through here.
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
         PumpMessages();
-        ::Sleep(1);
     }
 }
 

@@ -99,6 +99,60 @@ void PressKeyIn(HWND window, WORD key, bool shift) {
     TypeKey(key, shift);
 }
 
+namespace {
+
+struct WindowSearch {
+    const WindowTest& Matches;
+    HWND Found;
+};
+
+BOOL CALLBACK CheckWindow(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<WindowSearch*>(search);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    char caption[256] = {};
+    ::GetWindowTextA(window, caption, sizeof caption);
+    if (!::IsWindowVisible(window) || !s->Matches(window, pid, caption))
+        return TRUE;
+    s->Found = window;
+    return FALSE;
+}
+
+} // namespace
+
+HWND FindVisibleWindow(const WindowTest& matches) {
+    WindowSearch search{matches, nullptr};
+    ::EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+HWND FindVisibleWindow(DWORD pid, const std::string& caption) {
+    return FindVisibleWindow([&](HWND, DWORD owner, const std::string& text) {
+        return owner == pid && text == caption;
+    });
+}
+
+HWND WaitForWindow(DWORD pid, const std::string& caption, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindVisibleWindow(pid, caption)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+POINT CentreOf(HWND window) {
+    RECT r;
+    ::GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void ClickAt(POINT at) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
 PatchWindow::PatchWindow(int x, int y, int patchSize, std::vector<COLORREF> colors)
     : X(x), Y(y), PatchSize(patchSize), Colors(std::move(colors)) {
     WNDCLASSA wc{};

@@ -26,6 +26,8 @@ public:
     QuorvelProcess& operator=(const QuorvelProcess&) = delete;
 
     bool Started() const { return Frame != nullptr; }
+    HANDLE GetProcess() const { return Process.hProcess; }
+    DWORD GetProcessId() const { return Process.dwProcessId; }
     HWND GetFrame() const { return Frame; }
     HWND GetDetector() const { return Detector; }
     HWND Control(int id) const { return ::GetDlgItem(Detector, id); }
@@ -45,6 +47,17 @@ private:
 void TypeKey(WORD key, bool shift = false);
 // Gives `window` the focus, then types `key`.
 void PressKeyIn(HWND window, WORD key, bool shift = false);
+
+using WindowTest = std::function<bool(HWND window, DWORD pid, const std::string& caption)>;
+// The first visible top-level window that passes `matches`, or null.
+HWND FindVisibleWindow(const WindowTest& matches);
+// The first visible top-level window of process `pid` with exactly `caption`, or null.
+HWND FindVisibleWindow(DWORD pid, const std::string& caption);
+// Waits for such a window and returns it, or null after `timeoutMs`.
+HWND WaitForWindow(DWORD pid, const std::string& caption, DWORD timeoutMs = 5000);
+POINT CentreOf(HWND window);
+// Moves the pointer to `at` and clicks the left button there.
+void ClickAt(POINT at);
 
 // A borderless topmost window of this process showing a row of coloured patches.
 class PatchWindow {

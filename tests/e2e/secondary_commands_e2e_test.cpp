@@ -10,47 +10,6 @@ namespace {
 constexpr COLORREF Teal = RGB(0x00, 0x80, 0x80);
 constexpr COLORREF Odd = RGB(0x12, 0x34, 0x56);
 
-using WindowTest = std::function<bool(HWND window, DWORD pid, const std::string& caption)>;
-
-struct WindowSearch {
-    const WindowTest& Matches;
-    HWND Found;
-};
-
-BOOL CALLBACK CheckWindow(HWND window, LPARAM search) {
-    auto* s = reinterpret_cast<WindowSearch*>(search);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    char caption[256] = {};
-    ::GetWindowTextA(window, caption, sizeof caption);
-    if (!::IsWindowVisible(window) || !s->Matches(window, pid, caption))
-        return TRUE;
-    s->Found = window;
-    return FALSE;
-}
-
-// The first visible top-level window that passes `matches`, or null.
-HWND FindVisibleWindow(const WindowTest& matches) {
-    WindowSearch search{matches, nullptr};
-    ::EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
-}
-
-void ClickAt(POINT at) {
-    ::SetCursorPos(at.x, at.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-POINT CentreOf(HWND window) {
-    RECT r;
-    ::GetWindowRect(window, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class SecondaryCommandsTest : public QuorvelFixture {
 protected:
     // Patches clear of the About box, which opens in the middle of the screen.
@@ -63,16 +22,7 @@ protected:
     }
 
     // Waits for the program's window with `caption` and returns it.
-    HWND WaitForWindow(const std::string& caption) {
-        HWND found = nullptr;
-        WaitUntil([&] {
-            found = FindVisibleWindow([&](HWND, DWORD pid, const std::string& text) {
-                return pid == Pid() && text == caption;
-            });
-            return found != nullptr;
-        });
-        return found;
-    }
+    HWND WaitForWindow(const std::string& caption) { return ::WaitForWindow(Pid(), caption); }
 
     bool WaitUntilGone(HWND window) {
         return WaitUntil([window] { return !::IsWindow(window); });
