@@ -18,7 +18,7 @@ namespace {
 
 constexpr int Documents = 3000;
 // A bound on the test's time on a slow machine; the count drawn is printed.
-constexpr DWORD BudgetMs = 120000;
+constexpr DWORD BudgetMs = 90000;
 
 class Generator {
 public:
@@ -53,10 +53,9 @@ private:
     }
 
     std::string FontTag() {
-        // Sizes are in pixels and unbounded, and every new size is a new font to realise, which
-        // Wine does slowly: nested relative sizes stay rare, so that thousands of documents fit
-        // in the time.
-        static const char* const sizes[] = {"7", "13", "20", "13", "7", "+4", "-300"};
+        // Sizes are in pixels and unbounded: text in a font hundreds of pixels high is drawn as
+        // asked, glyph by glyph, and slowly, so sizes stay within what a document would use.
+        static const char* const sizes[] = {"7", "13", "20", "13", "7", "+1", "-1"};
         static const char* const faces[] = {"Arial", "Courier New", "NoSuchFace", ""};
         return std::string("<FONT SIZE=") + sizes[Between(0, 6)] + " COLOR=#" +
                std::to_string(Between(0, 999999)) + " FACE=\"" + faces[Between(0, 3)] + "\">";
@@ -145,7 +144,7 @@ TEST_F(DrawStressTest, GeneratedDocumentsDrawWithoutLeavingAnythingBehind) {
     }
 
     std::printf("%d documents drawn in %lu ms\n", drawn, ::GetTickCount() - start);
-    EXPECT_GE(drawn, 100);
+    EXPECT_GE(drawn, 1000);
 
     // Fonts can still be made, many of them, so the drawings kept none of theirs.
     LOGFONTA font{};
