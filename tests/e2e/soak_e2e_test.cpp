@@ -170,9 +170,11 @@ TEST_F(SoakTest, ALongSessionLeavesTheProgramAnsweringRightAndHoldingNoMore) {
 
     const Resources after = CountResources(Program.GetProcess());
     std::printf("handles %lu -> %lu, GDI objects %lu -> %lu, USER objects %lu -> %lu, private "
-                "bytes %zu -> %zu\n",
+                "bytes %llu -> %llu\n",
                 before.Handles, after.Handles, before.GdiObjects, after.GdiObjects,
-                before.UserObjects, after.UserObjects, before.PrivateBytes, after.PrivateBytes);
+                before.UserObjects, after.UserObjects,
+                static_cast<unsigned long long>(before.PrivateBytes),
+                static_cast<unsigned long long>(after.PrivateBytes));
     EXPECT_LE(after.Handles, before.Handles + HandleTolerance);
     EXPECT_LE(after.GdiObjects, before.GdiObjects + ObjectTolerance);
     EXPECT_LE(after.UserObjects, before.UserObjects + ObjectTolerance);
