@@ -1,6 +1,7 @@
 // Faults from outside the program, met as a user would meet them: the user's guide missing
-// beside the program, and a program whose colour table is missing from its resources. (Another
-// program holding the clipboard during F6 is in freeze_copy_e2e_test.)
+// beside the program, no mail program for the About box's mail link, and a program whose colour
+// table is missing from its resources. (Another program holding the clipboard during F6 is in
+// freeze_copy_e2e_test.)
 #include "tests/e2e/e2e_paths.h"
 #include "tests/e2e/quorvel_driver.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +41,64 @@ private:
     std::string Folder;
     bool Copied = false;
 };
+
+// Points the shell's "mailto:" command at a program that does not exist, for as long as it lives,
+// then puts back what was there. Wine looks the command up under HKEY_CLASSES_ROOT only.
+class MissingMailProgram {
+public:
+    MissingMailProgram() {
+        Opened = ::RegCreateKeyExA(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", 0, nullptr, 0,
+                                   KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &Key,
+                                   nullptr) == ERROR_SUCCESS;
+        if (!Opened)
+            return;
+        char old[1024] = {};
+        DWORD size = sizeof old - 1;
+        Saved = ::RegQueryValueExA(Key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old),
+                                   &size) == ERROR_SUCCESS;
+        Previous = old;
+        Opened = Set("\"Z:\\quorvel-test\\no mail program.exe\" \"%1\"");
+    }
+    ~MissingMailProgram() {
+        if (Key && Saved)
+            Set(Previous);
+        else if (Key)
+            ::RegDeleteValueA(Key, nullptr);
+        if (Key)
+            ::RegCloseKey(Key);
+    }
+    MissingMailProgram(const MissingMailProgram&) = delete;
+    MissingMailProgram& operator=(const MissingMailProgram&) = delete;
+
+    bool Ready() const { return Opened; }
+
+private:
+    bool Set(const std::string& command) {
+        return ::RegSetValueExA(Key, nullptr, 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(command.c_str()),
+                                static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+    }
+
+    HKEY Key = nullptr;
+    bool Opened = false;
+    bool Saved = false;
+    std::string Previous;
+};
+
+// The program's message box ("#32770" captioned "Quorvel"; the main window shares the caption).
+HWND FindMessageBox(DWORD pid) {
+    return FindVisibleWindow([pid](HWND window, DWORD owner, const std::string& caption) {
+        char className[16] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        return owner == pid && caption == "Quorvel" && std::string(className) == "#32770";
+    });
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
 
 BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
     if (::IsWindowVisible(window))
@@ -75,6 +135,34 @@ TEST(FaultsTest, HelpWithoutTheGuideShowsNothingAndTheProgramGoesOn) {
     EXPECT_TRUE(::IsWindowEnabled(program.GetFrame()));
     EXPECT_TRUE(ReadsOut(program, patches, 1, Gold));
     EXPECT_TRUE(ReadsOut(program, patches, 0, Teal));
+}
+
+TEST(FaultsTest, MailLinkWithoutAMailProgramSaysSoAndTheProgramGoesOn) {
+    MissingMailProgram noMailer;
+    ASSERT_TRUE(noMailer.Ready());
+    PatchWindow patches(900, 850, 60, {Teal, Gold});
+    QuorvelProcess program(QuorvelExe());
+    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(ParkPointer(program));
+
+    HWND about = OpenAbout(program);
+    ASSERT_TRUE(about);
+    const std::vector<POINT> links = FindLinkPoints(about);
+    ASSERT_FALSE(links.empty());
+    ClickAt(links.back()); // the mail link is the lower of the two
+
+    HWND box = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (box = FindMessageBox(program.GetProcessId())) != nullptr; }));
+    EXPECT_EQ("Could not get on to the internet.", TextOf(::GetDlgItem(box, 0xFFFF)));
+    EXPECT_EQ(about, ::GetWindow(box, GW_OWNER));
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([box] { return !::IsWindow(box); }));
+
+    EXPECT_TRUE(WaitUntil([about] { return ::IsWindowEnabled(about) != FALSE; }));
+    ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([about] { return !::IsWindow(about); }));
+    EXPECT_TRUE(ReadsOut(program, patches, 1, Gold));
 }
 
 TEST(FaultsTest, WithoutTheColourTableEveryColourReadsNotFoundAndAllElseWorks) {

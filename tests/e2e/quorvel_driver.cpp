@@ -153,6 +153,53 @@ void ClickAt(POINT at) {
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
+HWND OpenAbout(const QuorvelProcess& program) {
+    ClickAt(CentreOf(program.Control(CM_ABOUT)));
+    return WaitForWindow(program.GetProcessId(), "About");
+}
+
+namespace {
+
+HCURSOR CurrentCursor() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetCursorInfo(&info);
+    return info.hCursor;
+}
+
+} // namespace
+
+// The control chooses the cursor from where the previous move left the pointer (the system asks
+// for the cursor before it reports the move), so the cursor seen after a move tells about the point
+// before it. The scan therefore credits each look to the previous point, and ends with one more
+// move, back to the corner, to learn about its last point.
+std::vector<POINT> FindLinkPoints(HWND about) {
+    RECT body;
+    ::GetWindowRect(::GetDlgItem(about, IDC_ABOUT_BODY), &body);
+    const POINT corner{body.left + 1, body.top + 1};
+    ::SetCursorPos(corner.x, corner.y);
+    PumpFor(50);
+    ::SetCursorPos(corner.x + 1, corner.y);
+    PumpFor(50);
+    const HCURSOR plain = CurrentCursor();
+
+    std::vector<POINT> grid;
+    for (LONG y = body.top + 3; y < body.bottom; y += 6) {
+        for (LONG x = body.left + 4; x < body.right; x += 8)
+            grid.push_back({x, y});
+    }
+    grid.push_back(corner);
+
+    std::vector<POINT> links;
+    for (size_t i = 0; i < grid.size(); ++i) {
+        ::SetCursorPos(grid[i].x, grid[i].y);
+        PumpFor(10);
+        if (i > 0 && CurrentCursor() != plain)
+            links.push_back(grid[i - 1]);
+    }
+    return links;
+}
+
 PatchWindow::PatchWindow(int x, int y, int patchSize, std::vector<COLORREF> colors)
     : X(x), Y(y), PatchSize(patchSize), Colors(std::move(colors)) {
     WNDCLASSA wc{};

@@ -59,6 +59,12 @@ POINT CentreOf(HWND window);
 // Moves the pointer to `at` and clicks the left button there.
 void ClickAt(POINT at);
 
+// Clicks the program's About button and waits for the About box; null if none came.
+HWND OpenAbout(const QuorvelProcess& program);
+// The points of the About body, on a grid, over which the pointer turns into the link hand, from
+// the top line down.
+std::vector<POINT> FindLinkPoints(HWND about);
+
 // A borderless topmost window of this process showing a row of coloured patches.
 class PatchWindow {
 public:

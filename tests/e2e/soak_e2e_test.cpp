@@ -46,13 +46,6 @@ Resources CountResources(HANDLE process) {
     return r;
 }
 
-HCURSOR CurrentCursor() {
-    CURSORINFO info{};
-    info.cbSize = sizeof info;
-    ::GetCursorInfo(&info);
-    return info.hCursor;
-}
-
 class SoakTest : public QuorvelFixture {
 protected:
     // Patches clear of the About box, which opens in the middle of the screen.
@@ -71,30 +64,6 @@ protected:
             PumpFor(1);
         }
         PumpFor(500);
-    }
-
-    HWND OpenAbout() {
-        ClickAt(CentreOf(Program.Control(CM_ABOUT)));
-        return WaitForWindow(Program.GetProcessId(), "About");
-    }
-
-    // The points of the About body over which the pointer turns into the link hand.
-    std::vector<POINT> FindLinks(HWND about) {
-        RECT body;
-        ::GetWindowRect(::GetDlgItem(about, IDC_ABOUT_BODY), &body);
-        ::SetCursorPos(body.left + 1, body.top + 1);
-        PumpFor(50);
-        const HCURSOR plain = CurrentCursor();
-        std::vector<POINT> links;
-        for (LONG y = body.top + 3; y < body.bottom; y += 6) {
-            for (LONG x = body.left + 4; x < body.right; x += 8) {
-                ::SetCursorPos(x, y);
-                PumpFor(10);
-                if (CurrentCursor() != plain)
-                    links.push_back({x, y});
-            }
-        }
-        return links;
     }
 
     // A link's shell request may fail under Wine; the program then says so, and is answered.
@@ -117,7 +86,7 @@ protected:
 
     // One About box: opened from its button, every link hovered, one clicked if `click`.
     void AboutRound(const std::vector<POINT>& links, size_t click, bool clickIt) {
-        HWND about = OpenAbout();
+        HWND about = OpenAbout(Program);
         ASSERT_TRUE(about);
         for (POINT link : links) {
             ::SetCursorPos(link.x, link.y);
@@ -140,9 +109,9 @@ protected:
 
 TEST_F(SoakTest, ALongSessionLeavesTheProgramAnsweringRightAndHoldingNoMore) {
     // The first round of everything, before the count is taken.
-    HWND about = OpenAbout();
+    HWND about = OpenAbout(Program);
     ASSERT_TRUE(about);
-    const std::vector<POINT> links = FindLinks(about);
+    const std::vector<POINT> links = FindLinkPoints(about);
     ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([about] { return !::IsWindow(about); }));
     ASSERT_FALSE(links.empty()) << "no point of the About body shows the link hand";
