@@ -85,15 +85,6 @@ private:
     std::string Previous;
 };
 
-// The program's message box ("#32770" captioned "Quorvel"; the main window shares the caption).
-HWND FindMessageBox(DWORD pid) {
-    return FindVisibleWindow([pid](HWND window, DWORD owner, const std::string& caption) {
-        char className[16] = {};
-        ::GetClassNameA(window, className, sizeof className);
-        return owner == pid && caption == "Quorvel" && std::string(className) == "#32770";
-    });
-}
-
 std::string TextOf(HWND window) {
     char text[256] = {};
     ::GetWindowTextA(window, text, sizeof text);

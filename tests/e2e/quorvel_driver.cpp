@@ -138,6 +138,14 @@ HWND WaitForWindow(DWORD pid, const std::string& caption, DWORD timeoutMs) {
     return found;
 }
 
+HWND FindMessageBox(DWORD pid) {
+    return FindVisibleWindow([pid](HWND window, DWORD owner, const std::string& caption) {
+        char className[16] = {};
+        ::GetClassNameA(window, className, sizeof className);
+        return owner == pid && caption == "Quorvel" && std::string(className) == "#32770";
+    });
+}
+
 POINT CentreOf(HWND window) {
     RECT r;
     ::GetWindowRect(window, &r);

@@ -55,6 +55,9 @@ HWND FindVisibleWindow(const WindowTest& matches);
 HWND FindVisibleWindow(DWORD pid, const std::string& caption);
 // Waits for such a window and returns it, or null after `timeoutMs`.
 HWND WaitForWindow(DWORD pid, const std::string& caption, DWORD timeoutMs = 5000);
+// The message box that process `pid` shows: a "#32770" window captioned "Quorvel" (the main
+// window shares the caption); null if none is up.
+HWND FindMessageBox(DWORD pid);
 POINT CentreOf(HWND window);
 // Moves the pointer to `at` and clicks the left button there.
 void ClickAt(POINT at);

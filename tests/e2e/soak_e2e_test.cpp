@@ -70,14 +70,7 @@ protected:
     void ClickLinkAndDismissFailure(POINT link) {
         ClickAt(link);
         HWND box = nullptr;
-        WaitUntil(
-            [&] {
-                box = ::FindWindowExA(nullptr, nullptr, "#32770", "Quorvel");
-                DWORD pid = 0;
-                ::GetWindowThreadProcessId(box, &pid);
-                return box && pid == Program.GetProcessId();
-            },
-            2000);
+        WaitUntil([&] { return (box = FindMessageBox(Program.GetProcessId())) != nullptr; }, 2000);
         if (box) {
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(WaitUntil([box] { return !::IsWindow(box); }));
