@@ -20,13 +20,30 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
+namespace {
+
+// Under Wine on a loaded machine, starting a process now and then fails before the program runs a
+// line of its own; that is the machine's doing, so a start is tried a few times, each failure told.
+bool StartProgram(const std::string& exePath, PROCESS_INFORMATION& process) {
+    const std::string folder = exePath.substr(0, exePath.find_last_of("\\/"));
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        std::string command = "\"" + exePath + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (::CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             folder.c_str(), &startup, &process))
+            return true;
+        std::fprintf(stderr, "starting %s failed (error %lu), attempt %d\n", exePath.c_str(),
+                     ::GetLastError(), attempt);
+        ::Sleep(500);
+    }
+    return false;
+}
+
+} // namespace
+
 QuorvelProcess::QuorvelProcess(const std::string& exePath) {
-    std::string folder = exePath.substr(0, exePath.find_last_of("\\/"));
-    std::string command = "\"" + exePath + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!::CreateProcessA(exePath.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &Process))
+    if (!StartProgram(exePath, Process))
         return;
     ::WaitForInputIdle(Process.hProcess, 10000);
     WaitUntil(
