@@ -26,7 +26,7 @@ namespace {
 // line of its own; that is the machine's doing, so a start is tried a few times, each failure told.
 bool StartProgram(const std::string& exePath, PROCESS_INFORMATION& process) {
     const std::string folder = exePath.substr(0, exePath.find_last_of("\\/"));
-    for (int attempt = 1; attempt <= 3; ++attempt) {
+    for (int attempt = 1;; ++attempt) {
         std::string command = "\"" + exePath + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
@@ -35,9 +35,10 @@ bool StartProgram(const std::string& exePath, PROCESS_INFORMATION& process) {
             return true;
         std::fprintf(stderr, "starting %s failed (error %lu), attempt %d\n", exePath.c_str(),
                      ::GetLastError(), attempt);
+        if (attempt == 3)
+            return false;
         ::Sleep(500);
     }
-    return false;
 }
 
 } // namespace
