@@ -1,7 +1,7 @@
 #include "controls/about_dlg.h"
 
-#include "framework/application.h"
 #include "controls/window_utils.h"
+#include "framework/application.h"
 #include "res/resource_ids.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "controls/hyper_static.h"
 
-#include "framework/application.h"
 #include "controls/trigger_functions.h"
+#include "framework/application.h"
 #include "res/resource_ids.h"
 
 #include <shellapi.h>
