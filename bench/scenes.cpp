@@ -29,14 +29,7 @@ std::string FieldText(int id) {
 HWND AboutBox() {
     DWORD quorvel = 0;
     ::GetWindowThreadProcessId(Frame(), &quorvel);
-    for (HWND window = ::FindWindowExA(nullptr, nullptr, nullptr, "About"); window;
-         window = ::FindWindowExA(nullptr, window, nullptr, "About")) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == quorvel && ::IsWindowVisible(window))
-            return window;
-    }
-    return nullptr;
+    return FindVisibleWindow(quorvel, "About");
 }
 
 int Outcome(bool done, const char* what) {

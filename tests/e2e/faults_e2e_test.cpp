@@ -142,17 +142,15 @@ TEST(FaultsTest, MailLinkWithoutAMailProgramSaysSoAndTheProgramGoesOn) {
     ASSERT_FALSE(links.empty());
     ClickAt(links.back()); // the mail link is the lower of the two
 
-    HWND box = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (box = FindMessageBox(program.GetProcessId())) != nullptr; }));
+    HWND box = WaitForMessageBox(program.GetProcessId());
+    ASSERT_TRUE(box);
     EXPECT_EQ("Could not get on to the internet.", TextOf(::GetDlgItem(box, 0xFFFF)));
     EXPECT_EQ(about, ::GetWindow(box, GW_OWNER));
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([box] { return !::IsWindow(box); }));
+    ASSERT_TRUE(WaitUntilGone(box));
 
     EXPECT_TRUE(WaitUntil([about] { return ::IsWindowEnabled(about) != FALSE; }));
-    ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([about] { return !::IsWindow(about); }));
+    EXPECT_TRUE(CloseWithOk(about));
     EXPECT_TRUE(ReadsOut(program, patches, 1, Gold));
 }
 
@@ -174,11 +172,9 @@ TEST(FaultsTest, WithoutTheColourTableEveryColourReadsNotFoundAndAllElseWorks) {
     EXPECT_TRUE(WaitUntil([] { return ClipboardText() == HexOf(Gold); }))
         << "clipboard: " << ClipboardText();
 
-    ClickAt(CentreOf(program.Control(CM_ABOUT)));
-    HWND about = WaitForWindow(program.GetProcessId(), "About");
+    HWND about = OpenAbout(program);
     ASSERT_TRUE(about);
-    ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([about] { return !::IsWindow(about); }));
+    EXPECT_TRUE(CloseWithOk(about));
     EXPECT_TRUE(ReadsOut(program, patches, 0, Teal));
 }
 

@@ -164,6 +164,21 @@ HWND FindMessageBox(DWORD pid) {
     });
 }
 
+HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindMessageBox(pid)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool WaitUntilGone(HWND window) {
+    return WaitUntil([window] { return !::IsWindow(window); });
+}
+
+bool CloseWithOk(HWND dialog) {
+    ::PostMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    return WaitUntilGone(dialog);
+}
+
 POINT CentreOf(HWND window) {
     RECT r;
     ::GetWindowRect(window, &r);

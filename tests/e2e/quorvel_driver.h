@@ -58,6 +58,12 @@ HWND WaitForWindow(DWORD pid, const std::string& caption, DWORD timeoutMs = 5000
 // The message box that process `pid` shows: a "#32770" window captioned "Quorvel" (the main
 // window shares the caption); null if none is up.
 HWND FindMessageBox(DWORD pid);
+// Waits for that message box and returns it, or null after `timeoutMs`.
+HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs = 5000);
+// Waits until `window` is destroyed.
+bool WaitUntilGone(HWND window);
+// Presses a dialog's OK button (posted, so the pointer stays) and waits until the dialog is gone.
+bool CloseWithOk(HWND dialog);
 POINT CentreOf(HWND window);
 // Moves the pointer to `at` and clicks the left button there.
 void ClickAt(POINT at);

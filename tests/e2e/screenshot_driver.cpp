@@ -52,20 +52,6 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
     return written;
 }
 
-HWND FindAbout(const QuorvelProcess& program) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(program.GetFrame(), &pid);
-    HWND about = ::FindWindowExA(nullptr, nullptr, nullptr, "About");
-    while (about) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(about, &owner);
-        if (owner == pid && ::IsWindowVisible(about))
-            return about;
-        about = ::FindWindowExA(nullptr, about, nullptr, "About");
-    }
-    return nullptr;
-}
-
 void Settle() {
     PumpFor(600);
 }
@@ -94,16 +80,15 @@ int main(int argc, char** argv) {
         return 1;
 
     ::PostMessageA(program.Control(CM_ABOUT), BM_CLICK, 0, 0);
-    HWND about = nullptr;
-    if (!WaitUntil([&] { return (about = FindAbout(program)) != nullptr; })) {
+    HWND about = WaitForWindow(program.GetProcessId(), "About");
+    if (!about) {
         std::fprintf(stderr, "the About box did not open\n");
         return 1;
     }
     Settle();
     if (!SaveWindowPicture(about, folder + "\\about.bmp"))
         return 1;
-    ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-    WaitUntil([&] { return !::IsWindow(about); });
+    CloseWithOk(about);
     ::PostMessageA(program.GetDetector(), WM_COMMAND, IDOK, 0);
     program.WaitForExit(5000);
     return 0;

@@ -2,7 +2,6 @@
 // the shell, and the Options and Colour Browser dialogs that only a posted command opens.
 #include "tests/e2e/quorvel_fixture.h"
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -15,22 +14,9 @@ protected:
     // Patches clear of the About box, which opens in the middle of the screen.
     SecondaryCommandsTest() : QuorvelFixture(900, 850, 60, {Teal, Odd}) {}
 
-    DWORD Pid() const {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(Program.GetFrame(), &pid);
-        return pid;
-    }
-
     // Waits for the program's window with `caption` and returns it.
-    HWND WaitForWindow(const std::string& caption) { return ::WaitForWindow(Pid(), caption); }
-
-    bool WaitUntilGone(HWND window) {
-        return WaitUntil([window] { return !::IsWindow(window); });
-    }
-
-    HWND OpenAbout() {
-        ClickAt(CentreOf(Program.Control(CM_ABOUT)));
-        return WaitForWindow("About");
+    HWND WaitForWindow(const std::string& caption) {
+        return ::WaitForWindow(Program.GetProcessId(), caption);
     }
 
     // The readout follows the pointer again: the program's loop is back.
@@ -46,7 +32,7 @@ protected:
 };
 
 TEST_F(SecondaryCommandsTest, AboutOpensCentredFromItsButtonAndOkClosesIt) {
-    HWND about = OpenAbout();
+    HWND about = OpenAbout(Program);
     ASSERT_TRUE(about);
     RECT r;
     ::GetWindowRect(about, &r);
@@ -70,7 +56,7 @@ TEST_F(SecondaryCommandsTest, AboutOpensCentredFromItsButtonAndOkClosesIt) {
 }
 
 TEST_F(SecondaryCommandsTest, EscapeClosesAbout) {
-    HWND about = OpenAbout();
+    HWND about = OpenAbout(Program);
     ASSERT_TRUE(about);
     PressKeyIn(about, VK_ESCAPE);
     ASSERT_TRUE(WaitUntilGone(about));
@@ -80,7 +66,7 @@ TEST_F(SecondaryCommandsTest, EscapeClosesAbout) {
 
 TEST_F(SecondaryCommandsTest, WhileAboutIsOpenTheReadoutStandsStillAndF6CopiesIt) {
     MoveOnto(0);
-    HWND about = OpenAbout();
+    HWND about = OpenAbout(Program);
     ASSERT_TRUE(about);
     EXPECT_FALSE(MovePointerAndWait(Program, Patches.Centre(1), HexOf(Teal), 800));
     EXPECT_EQ(HexOf(Teal), Program.Field(IDC_HEX));
@@ -91,8 +77,7 @@ TEST_F(SecondaryCommandsTest, WhileAboutIsOpenTheReadoutStandsStillAndF6CopiesIt
         << "clipboard: " << ClipboardText();
     EXPECT_TRUE(::IsWindow(about)) << "F6 is the hook's, not the About box's";
 
-    ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntilGone(about));
+    ASSERT_TRUE(CloseWithOk(about));
     EXPECT_TRUE(WaitUntil([&] { return Program.Field(IDC_HEX) == HexOf(Odd); }))
         << "the readout resumes where the pointer is now";
 }
@@ -141,7 +126,7 @@ TEST_F(SecondaryCommandsTest, HelpOpensTheGuideAndTheReadoutGoesOn) {
     if (viewer) {
         DWORD viewerPid = 0;
         ::GetWindowThreadProcessId(viewer, &viewerPid);
-        EXPECT_NE(Pid(), viewerPid);
+        EXPECT_NE(Program.GetProcessId(), viewerPid);
         ::PostMessageA(viewer, WM_CLOSE, 0, 0);
         EXPECT_TRUE(WaitUntilGone(viewer));
     }

@@ -69,11 +69,9 @@ protected:
     // A link's shell request may fail under Wine; the program then says so, and is answered.
     void ClickLinkAndDismissFailure(POINT link) {
         ClickAt(link);
-        HWND box = nullptr;
-        WaitUntil([&] { return (box = FindMessageBox(Program.GetProcessId())) != nullptr; }, 2000);
-        if (box) {
+        if (HWND box = WaitForMessageBox(Program.GetProcessId(), 2000)) {
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-            EXPECT_TRUE(WaitUntil([box] { return !::IsWindow(box); }));
+            EXPECT_TRUE(WaitUntilGone(box));
         }
     }
 
@@ -87,8 +85,7 @@ protected:
         }
         if (clickIt)
             ClickLinkAndDismissFailure(links[click % links.size()]);
-        ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitUntil([about] { return !::IsWindow(about); }));
+        ASSERT_TRUE(CloseWithOk(about));
     }
 
     void ExpectReadoutRight() {
@@ -105,8 +102,7 @@ TEST_F(SoakTest, ALongSessionLeavesTheProgramAnsweringRightAndHoldingNoMore) {
     HWND about = OpenAbout(Program);
     ASSERT_TRUE(about);
     const std::vector<POINT> links = FindLinkPoints(about);
-    ::PostMessageA(::GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([about] { return !::IsWindow(about); }));
+    ASSERT_TRUE(CloseWithOk(about));
     ASSERT_FALSE(links.empty()) << "no point of the About body shows the link hand";
     AboutRound(links, 0, true);
     AboutRound(links, 1, true);
